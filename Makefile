@@ -1,0 +1,41 @@
+# Set-up, build and test entry points. Every target installs what it needs
+# with apt-get (Debian 12, as root) when it is missing.
+.PHONY: all deps linux win32 unit test e2e-linux e2e-win32 run run-win32 format clean
+
+all: linux win32
+
+deps:
+	tools/deps all
+
+linux:
+	tools/deps linux
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux
+
+win32:
+	tools/deps win32
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+unit: linux
+	ctest --preset linux
+
+e2e-linux: linux
+	tests/e2e/linux/run
+
+e2e-win32: win32
+	tests/e2e/win32/run
+
+test: unit e2e-linux e2e-win32
+
+run: linux
+	tools/run-linux
+
+run-win32: win32
+	tools/run-win32
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,11 @@
+// Where the settings file lies: "Dormo.INI" in the executable's directory.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view SettingsFileName = "Dormo.INI";
+
+// The executable's full path up to and including its last "\" or ":" (on
+// Windows) or "/" (elsewhere), followed by the file name.
+std::string SettingsPathBeside(std::string_view executablePath);
