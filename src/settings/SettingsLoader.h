@@ -9,6 +9,7 @@
 #include "ui/Platform.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // A key of the settings file and the value written for it when missing.
@@ -28,4 +29,11 @@ std::int32_t TimeStepFor(std::int32_t timeMaximum);
 // A font size in points as a character height in pixels, rounded.
 int FontPointsToPixels(std::int32_t points, int pixelsPerInch);
 
-void LoadSettings(TimerState& state, const Platform& platform);
+// Command 2's defaults, which name the platform's own shutdown tool.
+struct CommandDefaults {
+    std::string FileName2 = "shutdown.exe";
+    std::string Param2 = "-s -t 0";
+};
+
+void LoadSettings(TimerState& state, const Platform& platform,
+                  const CommandDefaults& defaults = {});

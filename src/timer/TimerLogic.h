@@ -5,6 +5,7 @@
 #pragma once
 
 #include "launch/Launcher.h"
+#include "settings/SettingsLoader.h"
 #include "timer/TimerState.h"
 #include "ui/Platform.h"
 
@@ -12,7 +13,8 @@
 
 class TimerLogic {
 public:
-    TimerLogic(TimerState& state, Launcher& launcher, const Platform& platform);
+    TimerLogic(TimerState& state, Launcher& launcher, const Platform& platform,
+               CommandDefaults defaults);
 
     // Start-up after the hooks are in place: settings, then the Setting phase.
     void FormCreate();
@@ -35,4 +37,5 @@ private:
     TimerState& state_;
     Launcher& launcher_;
     Platform platform_;
+    CommandDefaults defaults_;
 };

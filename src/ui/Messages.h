@@ -7,7 +7,7 @@
 namespace msg {
 inline constexpr std::uint32_t KeyDown = 0x0100;
 inline constexpr std::uint32_t SysKeyDown = 0x0104;
-inline constexpr std::uint32_t MouseMove = 0x0200;     // first mouse message
+inline constexpr std::uint32_t MouseMove = 0x0200; // first mouse message
 inline constexpr std::uint32_t LButtonDown = 0x0201;
 inline constexpr std::uint32_t RButtonDown = 0x0204;
 inline constexpr std::uint32_t MButtonDblClk = 0x0209; // last button message

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "launch/Launcher.h"
+#include "settings/SettingsLoader.h"
 #include "timer/TimerLogic.h"
 #include "timer/TimerState.h"
 #include "ui/Platform.h"
@@ -17,7 +18,8 @@
 
 class TForm1 {
 public:
-    explicit TForm1(const Platform& platform);
+    // `defaults` name the platform's shutdown tool for command 2.
+    explicit TForm1(const Platform& platform, const CommandDefaults& defaults = {});
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
