@@ -1,6 +1,6 @@
 # Set-up, build and test entry points. Every target installs what it needs
 # with apt-get (Debian 12, as root) when it is missing.
-.PHONY: all deps linux win32 unit test e2e-linux e2e-win32 run run-win32 format clean
+.PHONY: all deps linux win32 unit sanitize fuzz fuzz-short lint test e2e-linux e2e-win32 run run-win32 format clean
 
 all: linux win32
 
@@ -20,13 +20,34 @@ win32:
 unit: linux
 	ctest --preset linux
 
+# The unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	tools/deps core
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+# Each fuzz target for a bounded time: FUZZ_SECONDS each (make test: a short run).
+FUZZ_SECONDS ?= 300
+fuzz:
+	tools/deps core
+	tools/fuzz $(FUZZ_SECONDS)
+
+fuzz-short:
+	tools/deps core
+	tools/fuzz 20
+
+lint:
+	tools/deps core
+	tools/lint
+
 e2e-linux: linux
 	tests/e2e/linux/run
 
 e2e-win32: win32
 	tests/e2e/win32/run
 
-test: unit e2e-linux e2e-win32
+test: unit sanitize fuzz-short lint e2e-linux e2e-win32
 
 run: linux
 	tools/run-linux
