@@ -1,6 +1,6 @@
 # Set-up, build and test entry points. Every target installs what it needs
 # with apt-get (Debian 12, as root) when it is missing.
-.PHONY: all deps linux win32 unit sanitize fuzz fuzz-short lint test e2e-linux e2e-win32 run run-win32 format clean
+.PHONY: all deps linux win32 unit sanitize fuzz fuzz-short lint test e2e-linux e2e-win32 e2e-stress run run-win32 format clean
 
 all: linux win32
 
@@ -47,7 +47,12 @@ e2e-linux: linux
 e2e-win32: win32
 	tests/e2e/win32/run
 
-test: unit sanitize fuzz-short lint e2e-linux e2e-win32
+# Hostile settings files, sixteen copies at once and a stopped countdown, on
+# both programs.
+e2e-stress: linux win32
+	tests/e2e/stress/run
+
+test: unit sanitize fuzz-short lint e2e-linux e2e-win32 e2e-stress
 
 run: linux
 	tools/run-linux

@@ -1,4 +1,4 @@
-/* A command for the benchmarks: appends the wall-clock time (Unix seconds)
+/* A command for the tests and benchmarks: appends the wall-clock time (Unix seconds)
  * and its arguments to the file named by its first argument. */
 #include <windows.h>
 #include <stdio.h>
