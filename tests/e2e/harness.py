@@ -217,7 +217,7 @@ class WineProgram(Program):
         d.mkdir(parents=True, exist_ok=True)
         if not (d / "prefix").exists():
             # A prefix of its own: its own wineserver, so a session of its own.
-            shutil.copytree(self.prefix, d / "prefix", symlinks=True)
+            shutil.copytree(self.prefix, d / "prefix", symlinks=True, copy_function=_link_or_copy)
         shutil.copy(DORMO_EXE, d / "Dormo.exe")
         shutil.copy(TOOLS / "probe.exe", d / "probe.exe")
         return d
@@ -242,6 +242,15 @@ class WineProgram(Program):
 
     def stop(self, run_dir, display):
         self.popen(["wineserver", "-k"], self.env(run_dir, display)).wait()
+
+
+def _link_or_copy(source, target):
+    # A prefix is mostly system DLLs that Wine never writes: share them. The
+    # registry files are written, so each prefix gets its own.
+    if source.endswith(".reg") or "update-timestamp" in source:
+        shutil.copy2(source, target)
+    else:
+        os.link(source, target)
 
 
 def _pids_with_env(pattern, entry):
