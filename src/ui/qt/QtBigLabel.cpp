@@ -1,16 +1,9 @@
 #include "QtBigLabel.h"
 
-#include <QFont>
+#include "LabelFont.h"
+
 #include <QPalette>
 #include <QString>
-
-#include <algorithm>
-
-namespace {
-// Heights a font can be drawn at; the settings file may ask for any number.
-constexpr int SmallestHeight = 1;
-constexpr int LargestHeight = 2000;
-} // namespace
 
 void QtBigLabel::SetCaption(const std::string& caption) {
     label_.setText(QString::fromStdString(caption));
@@ -23,13 +16,10 @@ void QtBigLabel::SetFontColor(Rgb color) {
 }
 
 void QtBigLabel::SetFontName(const std::string& name) {
-    QFont font = label_.font();
-    font.setFamily(QString::fromStdString(name));
-    label_.setFont(font);
+    label_.setFont(LabelFont(QString::fromStdString(name), label_.font().pixelSize()));
 }
 
 void QtBigLabel::SetFontHeight(int pixels) {
-    QFont font = label_.font();
-    font.setPixelSize(std::clamp(pixels, SmallestHeight, LargestHeight));
-    label_.setFont(font);
+    // The family as first asked for, so a later height keeps the substitute.
+    label_.setFont(LabelFont(label_.font().family(), pixels));
 }

@@ -5,13 +5,14 @@
 // Owned by the front end's main object, beside the window.
 #pragma once
 
+#include "ui/TickSchedule.h"
 #include "ui/Ticker.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QtTicker final : public Ticker {
 public:
@@ -28,7 +29,7 @@ private:
 
     std::function<void()> onTick_;
     QTimer timer_;
-    QElapsedTimer clock_;
-    std::int64_t next_ = 1; // index of the tick the timer is armed for
+    QElapsedTimer clock_;                  // monotonic, started once
+    std::optional<TickSchedule> schedule_; // while running
     bool running_ = false;
 };

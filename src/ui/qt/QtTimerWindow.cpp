@@ -1,5 +1,7 @@
 #include "QtTimerWindow.h"
 
+#include "LabelFont.h"
+
 #include <QBitmap>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -47,9 +49,8 @@ QtTimerWindow::QtTimerWindow(int pixelsPerInch, Handlers handlers)
     LMDLabel1_.setAutoFillBackground(true);
     SetColour(LMDLabel1_, QPalette::Window, def::LMDLabel1::Background);
     SetColour(LMDLabel1_, QPalette::WindowText, def::LMDLabel1::FontColor);
-    QFont font(Text(def::LMDLabel1::FontName));
-    font.setPixelSize(Scaled(def::LMDLabel1::FontHeight));
-    LMDLabel1_.setFont(font);
+    LMDLabel1_.setFont(
+        LabelFont(Text(def::LMDLabel1::FontName), Scaled(def::LMDLabel1::FontHeight)));
     LMDLabel1_.installEventFilter(this);
 
     PlaceStatusLabel(Label1_, def::Label1::Box, def::Label1::FontName, def::Label1::FontHeight);
@@ -70,9 +71,7 @@ int QtTimerWindow::Scaled(int designPixels) const {
 void QtTimerWindow::PlaceStatusLabel(QLabel& label, const def::LabelBox& box,
                                      std::string_view fontName, int fontHeight) {
     label.setGeometry(Scaled(box.left), Scaled(box.top), Scaled(box.width), Scaled(box.height));
-    QFont font(Text(fontName));
-    font.setPixelSize(Scaled(fontHeight));
-    label.setFont(font);
+    label.setFont(LabelFont(Text(fontName), Scaled(fontHeight)));
 }
 
 void QtTimerWindow::ApplyOutline() {
