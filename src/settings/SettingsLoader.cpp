@@ -67,7 +67,10 @@ void LoadSettings(TimerState& state, const Platform& platform, const CommandDefa
     if (!fontName.empty())
         platform.LMDLabel1.SetFontName(fontName.substr(0, MaxFontNameLength));
     const std::int32_t fontSize = ReadInteger(file, "Text", "FontSize", "120");
-    platform.LMDLabel1.SetFontHeight(FontPointsToPixels(fontSize, platform.screen.PixelsPerInch()));
+    // A negative size names the same height, as the system's fonts take it.
+    const std::int64_t pixels = FontPointsToPixels(fontSize, platform.screen.PixelsPerInch());
+    platform.LMDLabel1.SetFontHeight(static_cast<int>(
+        std::min<std::int64_t>(pixels < 0 ? -pixels : pixels, std::numeric_limits<int>::max())));
 
     const std::int32_t top = ReadInteger(file, "Timer", "PositionTop", "50");
     const std::int32_t left = ReadInteger(file, "Timer", "PositionLeft", "50");

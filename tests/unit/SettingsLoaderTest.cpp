@@ -100,6 +100,18 @@ TEST(SettingsLoader, FontPointsBecomePixelsAtTheScreensResolution) {
         EXPECT_EQ(FontPointsToPixels(points, dpi), pixels) << points << " pt at " << dpi;
 }
 
+TEST(SettingsLoader, NegativeFontSizesGiveTheSameHeight) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-36", "48"}, {"-2147483648", "2147483647"}, // the largest height, not an overflow
+    };
+    for (const auto& [size, height] : cases) {
+        SimPlatform sim;
+        sim.settingsText = std::string("[Text]\r\nFontSize=") + size + "\r\n";
+        sim.Start();
+        EXPECT_EQ(sim.RecordsOf("height"), (std::vector<SimRecord>{{"height", height}})) << size;
+    }
+}
+
 TEST(SettingsLoader, FontNameIsCutAndAnEmptyOneKeepsTheFont) {
     SimPlatform sim;
     sim.settingsText = "[Text]\r\nFontName=\r\n";
