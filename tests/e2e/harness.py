@@ -18,7 +18,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 TOOLS = ROOT / "build" / "e2e-tools"
-DORMO = ROOT / "build" / "linux" / "dormo"
+DORMO = Path(os.environ.get("DORMO", ROOT / "build" / "linux" / "dormo"))
 DORMO_EXE = ROOT / "build" / "win32" / "Dormo.exe"
 HERE = Path(__file__).resolve().parent
 
@@ -42,20 +42,20 @@ def build_tools():
 class Display:
     """An Xvfb display (any client may connect) and its map/unmap watcher."""
 
-    def __init__(self, number):
-        self.name = f":{number}"
-        lock = Path(f"/tmp/.X{number}-lock")
-        if lock.exists():
-            lock.unlink()
-        self.xvfb = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1280x1024x24",
-                                      "-nolisten", "tcp", "-ac"], stdout=subprocess.DEVNULL,
+    def __init__(self, number=None):
+        # Xvfb picks a free display number itself and writes it to a pipe,
+        # so parallel runs never collide; `number` is only a label.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                      "1280x1024x24", "-nolisten", "tcp", "-ac"],
+                                     pass_fds=[write_end], stdout=subprocess.DEVNULL,
                                      stderr=subprocess.DEVNULL)
-        for _ in range(200):
-            if subprocess.run(["xdpyinfo"], env=self.env(), capture_output=True).returncode == 0:
-                break
-            time.sleep(0.05)
-        else:
-            raise RuntimeError(f"Xvfb {self.name} did not start")
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number_text = pipe.readline().strip()
+        if not number_text:
+            raise RuntimeError("Xvfb did not start")
+        self.name = f":{number_text}"
         self.watch = subprocess.Popen([str(TOOLS / "xwatch")], env=self.env(),
                                       stdout=subprocess.PIPE, text=True)
         assert self.watch.stdout.readline().strip() == "ready"
@@ -108,7 +108,7 @@ class Display:
     def has_colour(self, rgb):
         """Whether any pixel of the screen has this colour."""
         out = subprocess.run(
-            ["sh", "-c", "import -window root ppm:- | convert ppm:- -unique-colors txt:-"],
+            ["sh", "-c", "import -window root ppm:- | convert ppm:- -depth 8 -unique-colors txt:-"],
             env=self.env(), capture_output=True, text=True).stdout.lower()
         return "#%02x%02x%02x" % rgb in out
 
@@ -267,4 +267,14 @@ def _pids_with_env(pattern, entry):
 
 
 def programs(work, user=None):
-    return [LinuxProgram(work, user), WineProgram(work, user)]
+    # Wine's prefix is made on first use, so build the list lazily.
+    class Lazy:
+        def __init__(self, cls, name):
+            self.cls, self.name, self.made = cls, name, None
+
+        def __getattr__(self, attr):
+            if self.made is None:
+                self.made = self.cls(work, user)
+            return getattr(self.made, attr)
+
+    return [Lazy(LinuxProgram, "linux"), Lazy(WineProgram, "win32")]
