@@ -54,13 +54,18 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The system's functions hand text over as C strings: a NUL ends it.
+std::string_view CutAtNul(std::string_view s) {
+    return s.substr(0, s.find('\0'));
+}
+
 // A value as a read returns it: blanks dropped, then one pair of matching
 // outer quotes, then cut to the buffer a Windows caller passes.
 std::string_view ValueText(std::string_view raw) {
     std::string_view v = TrimBlanks(raw);
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-    return v.substr(0, std::min(v.size(), MaxValueLength));
+    return CutAtNul(v.substr(0, std::min(v.size(), MaxValueLength)));
 }
 
 enum class LineKind { Blank, Comment, Header, Key, Other };
@@ -168,8 +173,9 @@ bool Representable(std::string_view section, std::string_view key, std::string_v
         return false;
     if (key.empty() || key.find('=') != key.npos || !SurvivesTrimming(key))
         return false;
-    // A key line that starts with ";" is a comment, one like "[a]b" a header.
-    if (key.front() == ';' || (key.front() == '[' && key.find(']') != key.npos))
+    // A key line that starts with ";" is a comment, and one that starts with
+    // "[" a header as soon as a "]" follows anywhere, in the key or the value.
+    if (key.front() == ';' || key.front() == '[')
         return false;
     return true;
 }
@@ -394,7 +400,7 @@ std::string ReadFromText(std::string_view text, std::string_view section, std::s
             return std::string(ValueText(line.value));
         }
     }
-    return std::string(fallback.substr(0, std::min(fallback.size(), MaxValueLength)));
+    return std::string(CutAtNul(fallback.substr(0, std::min(fallback.size(), MaxValueLength))));
 }
 
 std::optional<std::string> WriteToText(std::string_view text, std::string_view section,
@@ -425,10 +431,14 @@ std::optional<std::string> WriteToText(std::string_view text, std::string_view s
         if (!inSection || line.kind != LineKind::Key)
             continue;
         if (SameName(line.name, key)) {
-            // Keep the line up to its value and its own line end.
+            // Keep the line up to its value and its own line end. A value
+            // that starts with a blank goes right after the "=", so writing
+            // it again does not pile up blanks.
+            const auto afterEquals = static_cast<std::size_t>(line.value.data() - text.data());
+            const bool leadingBlank = !value.empty() && IsBlank(value.front());
             std::string out;
             out.reserve(text.size() + value.size());
-            out.append(text.substr(0, line.valueBegin));
+            out.append(text.substr(0, leadingBlank ? afterEquals : line.valueBegin));
             out.append(value);
             out.append(text.substr(line.end));
             return out;

@@ -2,11 +2,10 @@
 // written with the rules of the Windows profile functions, for platforms that
 // have none. Section and key names match without regard to case; a read drops
 // the blanks around a value and one pair of enclosing quotes and returns at
-// most 2047 characters; a missing or unreadable file reads as empty. A write
-// changes only its own key's line (or adds the key at the end of its section,
-// or the section at the end of the file), keeps every other byte and the
-// file's own line ends, and replaces the file in one step, so a write cut
-// short never leaves a half-written file.
+// most 2047 characters, ending at a NUL as the system's C strings do; a missing or unreadable file
+// reads as empty. A write changes only its own key's line (or adds the key at the end of its
+// section, or the section at the end of the file), keeps every other byte and the file's own line
+// ends, and replaces the file in one step, so a write cut short never leaves a half-written file.
 #pragma once
 
 #include "ui/SettingsFile.h"
@@ -24,7 +23,8 @@ std::string ReadFromText(std::string_view text, std::string_view section, std::s
                          std::string_view fallback);
 // The INI text after writing `key=value` in `section`; nothing when the write
 // cannot be represented (a line break or NUL in any argument, "=" in the key,
-// "]" in the section, an empty key or section).
+// a key that starts with ";" or "[", "]" in the section, an empty key or
+// section).
 std::optional<std::string> WriteToText(std::string_view text, std::string_view section,
                                        std::string_view key, std::string_view value);
 
