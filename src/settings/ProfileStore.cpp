@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -93,9 +94,7 @@ public:
             return false;
         line = Line{};
         line.begin = pos_;
-        std::size_t i = pos_;
-        while (i < text_.size() && text_[i] != '\n' && text_[i] != '\r')
-            ++i;
+        std::size_t i = std::min(Find('\n', nextLf_), Find('\r', nextCr_));
         line.end = i;
         if (i < text_.size())
             i += (text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n') ? 2u : 1u;
@@ -106,6 +105,18 @@ public:
     }
 
 private:
+    // The next `c` at or after the current position. The last answer is kept,
+    // so a file that has none of one kind is not searched again on each line.
+    std::size_t Find(char c, std::size_t& cached) const {
+        if (cached != std::string_view::npos && cached >= pos_)
+            return cached;
+        const void* hit = std::memchr(text_.data() + pos_, c, text_.size() - pos_);
+        cached = hit == nullptr
+                     ? text_.size()
+                     : static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
+        return cached;
+    }
+
     void Classify(Line& line) const {
         const std::string_view all = text_.substr(line.begin, line.end - line.begin);
         const std::string_view s = TrimBlanks(all);
@@ -142,6 +153,8 @@ private:
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    mutable std::size_t nextLf_ = std::string_view::npos;
+    mutable std::size_t nextCr_ = std::string_view::npos;
 };
 
 // The line end a write uses: the file's first one, CR LF when it has none.
