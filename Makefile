@@ -38,7 +38,7 @@ fuzz-short:
 	tools/fuzz 20
 
 lint:
-	tools/deps core
+	tools/deps all
 	tools/lint
 
 e2e-linux: linux

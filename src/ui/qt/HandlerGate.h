@@ -21,6 +21,8 @@ public:
         ++depth_;
         handler();
         --depth_;
+        // The handler may have closed the window.
+        // cppcheck-suppress identicalConditionAfterEarlyExit
         if (closing_ && depth_ == 0)
             endLoop_();
     }

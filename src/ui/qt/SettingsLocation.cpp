@@ -12,7 +12,7 @@ constexpr char ConfigFolder[] = "dormo";
 } // namespace
 
 std::string SettingsFilePath(const std::string& executablePath, const std::string& configHome) {
-    const std::string beside = SettingsPathBeside(executablePath, "/");
+    std::string beside = SettingsPathBeside(executablePath, "/");
     if (QFileInfo(QString::fromStdString(beside)).isFile())
         return beside;
     std::string path = configHome;
@@ -24,8 +24,8 @@ std::string SettingsFilePath(const std::string& executablePath, const std::strin
 std::string PrepareSettingsFile() {
     const QString configHome =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const std::string path = SettingsFilePath(QCoreApplication::applicationFilePath().toStdString(),
-                                              configHome.toStdString());
+    std::string path = SettingsFilePath(QCoreApplication::applicationFilePath().toStdString(),
+                                        configHome.toStdString());
     // A directory that cannot be made shows up as the settings' own write error.
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     return path;
