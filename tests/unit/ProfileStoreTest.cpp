@@ -28,6 +28,13 @@ bool WriteStringWithHook(const std::string& path, std::string_view section, std:
                          const std::function<void(const std::string& tempPath)>& beforeRename);
 } // namespace profile::detail
 
+namespace profile_cases {
+// Cases print as their name in test lists instead of as raw bytes.
+inline void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+} // namespace profile_cases
+
 namespace {
 
 namespace fs = std::filesystem;
