@@ -5,18 +5,10 @@
 #include "settings/ProfileStore.h"
 #include "sim/SimPlatform.h"
 
-#include <cstdio>
+#include "FuzzCheck.h"
+
 #include <cstdlib>
 #include <string>
-
-// Stops the run with the property that broke.
-#define CHECK(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "property broken: %s (line %d)\n", #condition, __LINE__);         \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
 
 namespace {
 
