@@ -1,6 +1,6 @@
 # Set-up, build and test entry points. Every target installs what it needs
 # with apt-get (Debian 12, as root) when it is missing.
-.PHONY: all deps linux win32 unit sanitize fuzz fuzz-short lint test e2e-linux e2e-win32 e2e-stress run run-win32 format clean
+.PHONY: all deps linux win32 win64 unit sanitize fuzz fuzz-short lint test e2e-linux e2e-win32 e2e-stress run run-win32 format clean
 
 all: linux win32
 
@@ -16,6 +16,16 @@ win32:
 	tools/deps win32
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
+
+# The x86-64 build of the same program: what the tests run under Wine where
+# this machine cannot run 32-bit programs.
+win64:
+	tools/deps win32
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+# The Windows build that Wine runs on this machine: win32 or win64.
+WINE_BUILD := $(shell tools/wine-target)
 
 unit: linux
 	ctest --preset linux
@@ -44,12 +54,12 @@ lint:
 e2e-linux: linux
 	tests/e2e/linux/run
 
-e2e-win32: win32
+e2e-win32: win32 $(WINE_BUILD)
 	tests/e2e/win32/run
 
 # Hostile settings files, sixteen copies at once and a stopped countdown, on
 # both programs.
-e2e-stress: linux win32
+e2e-stress: linux win32 $(WINE_BUILD)
 	tests/e2e/stress/run
 
 test: unit sanitize fuzz-short lint e2e-linux e2e-win32 e2e-stress
@@ -57,7 +67,7 @@ test: unit sanitize fuzz-short lint e2e-linux e2e-win32 e2e-stress
 run: linux
 	tools/run-linux
 
-run-win32: win32
+run-win32: $(WINE_BUILD)
 	tools/run-win32
 
 format:

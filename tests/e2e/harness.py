@@ -3,7 +3,8 @@ and the benchmarks.
 
 A `Display` is an Xvfb server with a watcher that timestamps every top-level
 window map and unmap with the process that owns the window. `LinuxProgram`
-starts build/linux/dormo, `WineProgram` build/win32/Dormo.exe under Wine, each
+starts build/linux/dormo, `WineProgram` Dormo.exe under Wine (build/win32, or
+build/win64 where this machine cannot run 32-bit programs), each
 in a run directory of its own with its own settings file, optionally as an
 unprivileged user so that file permissions are enforced.
 """
@@ -19,8 +20,26 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 TOOLS = ROOT / "build" / "e2e-tools"
 DORMO = Path(os.environ.get("DORMO", ROOT / "build" / "linux" / "dormo"))
-DORMO_EXE = ROOT / "build" / "win32" / "Dormo.exe"
 HERE = Path(__file__).resolve().parent
+
+
+def _wine_build():
+    """win32, or win64 where this kernel cannot run 32-bit programs; on win64
+    machines Wine's 64-bit loader comes first on PATH as "wine"."""
+    build = os.environ.get("WINE_BUILD") or subprocess.run(
+        [str(ROOT / "tools" / "wine-target")], capture_output=True, text=True,
+        check=True).stdout.strip()
+    if build == "win64":
+        shims = str(ROOT / "tools" / "wine64")
+        if shims not in os.environ["PATH"].split(os.pathsep):
+            os.environ["PATH"] = shims + os.pathsep + os.environ["PATH"]
+        os.environ["WINELOADER"] = "/usr/lib/wine/wine64"
+    return build
+
+
+WINE_BUILD = _wine_build()
+MINGW = "x86_64-w64-mingw32" if WINE_BUILD == "win64" else "i686-w64-mingw32"
+DORMO_EXE = ROOT / "build" / WINE_BUILD / "Dormo.exe"
 
 
 def sh(*args, **kw):
@@ -32,7 +51,7 @@ def build_tools():
     TOOLS.mkdir(parents=True, exist_ok=True)
     sh("gcc", "-O2", "-Wall", "-Werror", str(HERE / "xwatch.c"), "-lX11", "-o",
        str(TOOLS / "xwatch"))
-    sh("i686-w64-mingw32-gcc", "-O2", "-Wall", "-Werror", "-mwindows",
+    sh(f"{MINGW}-gcc", "-O2", "-Wall", "-Werror", "-mwindows",
        str(HERE / "probe_command.c"), "-o", str(TOOLS / "probe.exe"))
     probe = TOOLS / "probe.sh"
     probe.write_text('#!/bin/sh\nlog=$1; shift\necho "$(date +%s.%N) $*" >> "$log"\n')
