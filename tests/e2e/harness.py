@@ -61,7 +61,7 @@ def build_tools():
 class Display:
     """An Xvfb display (any client may connect) and its map/unmap watcher."""
 
-    def __init__(self, number=None):
+    def __init__(self, number=None, wm=False):
         # Xvfb picks a free display number itself and writes it to a pipe,
         # so parallel runs never collide; `number` is only a label.
         read_end, write_end = os.pipe()
@@ -78,6 +78,19 @@ class Display:
         self.watch = subprocess.Popen([str(TOOLS / "xwatch")], env=self.env(),
                                       stdout=subprocess.PIPE, text=True)
         assert self.watch.stdout.readline().strip() == "ready"
+        self.wm = None
+        if wm:
+            # A desktop has a window manager; Wine waits for one to confirm
+            # that a hidden window is withdrawn, up to two seconds without.
+            self.wm = subprocess.Popen(["openbox"], env=self.env(), stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+            end = time.time() + 10
+            while b"window id" not in subprocess.run(
+                    ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env(),
+                    capture_output=True).stdout:
+                if time.time() > end:
+                    raise RuntimeError("openbox did not start")
+                time.sleep(0.1)
         self.events = queue.Queue()
         self.lock = threading.Lock()
         self.mapped = {}  # window id -> pid, for windows mapped now
@@ -132,6 +145,8 @@ class Display:
         return "#%02x%02x%02x" % rgb in out
 
     def close(self):
+        if self.wm:
+            self.wm.kill()
         self.watch.kill()
         self.xvfb.terminate()
         self.xvfb.wait()

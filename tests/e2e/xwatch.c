@@ -2,7 +2,10 @@
  * X display, with the wall-clock time it saw the event:
  *   <seconds.nanoseconds> map|unmap <window id> <pid or 0> <name>
  * The benchmarks use it to time start-up (start to window mapped) and the
- * commit (window unmapped) without polling. */
+ * commit (window unmapped) without polling. Under a window manager a
+ * program's window sits inside a frame of the manager's own: a top-level
+ * window without a process is watched as a frame, and the windows inside it
+ * that carry a process are reported in its place. */
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -45,6 +48,33 @@ static int ignore_errors(Display* d, XErrorEvent* e) {
     return 0;
 }
 
+/* A top-level window mapped: itself when it names its process, otherwise the
+ * windows inside it that do (a frame), watched from then on. */
+static void top_level_mapped(Display* d, Window w) {
+    if (window_pid(d, w) != 0) {
+        print_event(d, "map", w);
+        return;
+    }
+    XSelectInput(d, w, SubstructureNotifyMask);
+    Window root, parent, *children = NULL;
+    unsigned int count = 0;
+    int clients = 0;
+    if (XQueryTree(d, w, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes a;
+            if (window_pid(d, children[i]) != 0 && XGetWindowAttributes(d, children[i], &a) &&
+                a.map_state == IsViewable) {
+                print_event(d, "map", children[i]);
+                ++clients;
+            }
+        }
+        if (children)
+            XFree(children);
+    }
+    if (clients == 0)
+        print_event(d, "map", w);
+}
+
 int main(void) {
     Display* d = XOpenDisplay(NULL);
     if (!d) {
@@ -58,9 +88,13 @@ int main(void) {
     for (;;) {
         XEvent e;
         XNextEvent(d, &e);
-        if (e.type == MapNotify)
+        const Window root = DefaultRootWindow(d);
+        if (e.type == MapNotify && e.xmap.event == root)
+            top_level_mapped(d, e.xmap.window);
+        else if (e.type == MapNotify && window_pid(d, e.xmap.window) != 0)
             print_event(d, "map", e.xmap.window);
-        else if (e.type == UnmapNotify)
+        else if (e.type == UnmapNotify &&
+                 (e.xunmap.event == root || window_pid(d, e.xunmap.window) != 0))
             print_event(d, "unmap", e.xunmap.window);
     }
 }
