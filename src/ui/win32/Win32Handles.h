@@ -1,5 +1,6 @@
 // Small owners of Win32 resources: kernel handles, GDI objects, menus, windows
 // and hooks. Each closes its resource when it goes away; moves transfer it.
+// MutexLock holds a mutex for one scope.
 #pragma once
 
 #include <windows.h>
@@ -54,3 +55,27 @@ using UniqueBrush = UniqueWin32<HBRUSH, GdiDeleter>;
 using UniqueMenu = UniqueWin32<HMENU, MenuDestroyer>;
 using UniqueWindow = UniqueWin32<HWND, WindowDestroyer>;
 using UniqueHook = UniqueWin32<HHOOK, HookRemover>;
+
+// Holds `mutex` from construction to destruction, waiting at most `timeout`
+// milliseconds for it. A mutex that is missing or not had in time is not
+// held, and the caller goes on without it; one left by a copy that ended
+// while holding it is held as usual.
+class MutexLock {
+public:
+    MutexLock(HANDLE mutex, DWORD timeout) {
+        if (mutex == nullptr)
+            return;
+        const DWORD result = WaitForSingleObject(mutex, timeout);
+        if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED)
+            mutex_ = mutex;
+    }
+    ~MutexLock() {
+        if (mutex_ != nullptr)
+            ReleaseMutex(mutex_);
+    }
+    MutexLock(const MutexLock&) = delete;
+    MutexLock& operator=(const MutexLock&) = delete;
+
+private:
+    HANDLE mutex_ = nullptr;
+};

@@ -31,6 +31,10 @@ const std::string& Title() {
 
 constexpr UINT BoxStyle = MB_OK | MB_TASKMODAL | MB_TOPMOST;
 
+// How long a read or write of the settings file waits for another copy's;
+// past that it goes on unguarded rather than keep the program from starting.
+constexpr DWORD SettingsLockTimeout = 5000;
+
 } // namespace
 
 int Win32Screen::Width() const {
@@ -48,10 +52,14 @@ int Win32Screen::PixelsPerInch() const {
     return ppi > 0 ? ppi : TForm1Definition::DesignPixelsPerInch;
 }
 
-Win32SettingsFile::Win32SettingsFile() : path_(SettingsPathBeside(ExecutablePath())) {}
+// No "Global\" prefix: the name lives in this session's own namespace.
+Win32SettingsFile::Win32SettingsFile()
+    : path_(SettingsPathBeside(ExecutablePath())),
+      lock_(CreateMutexA(nullptr, FALSE, (Title() + ".Settings").c_str())) {}
 
 std::string Win32SettingsFile::Read(const std::string& section, const std::string& key,
                                     const std::string& fallback) const {
+    const MutexLock hold(lock_.get(), SettingsLockTimeout);
     char buffer[2048];
     const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
                                                   buffer, sizeof buffer, path_.c_str());
@@ -60,6 +68,7 @@ std::string Win32SettingsFile::Read(const std::string& section, const std::strin
 
 bool Win32SettingsFile::Write(const std::string& section, const std::string& key,
                               const std::string& value) {
+    const MutexLock hold(lock_.get(), SettingsLockTimeout);
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str()) !=
            FALSE;
 }

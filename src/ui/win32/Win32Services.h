@@ -7,6 +7,7 @@
 #include "ui/Screen.h"
 #include "ui/SettingsFile.h"
 #include "ui/Shell.h"
+#include "ui/win32/Win32Handles.h"
 
 #include <string>
 
@@ -18,7 +19,10 @@ public:
 };
 
 // "Dormo.INI" beside the executable, through GetPrivateProfileStringA and
-// WritePrivateProfileStringA.
+// WritePrivateProfileStringA. The profile functions rewrite the whole file on
+// every write, so a copy starting beside another could read it half-written
+// and write defaults over the user's values: each read and each write holds
+// the session-wide mutex "Dormo.Settings".
 class Win32SettingsFile final : public SettingsFile {
 public:
     Win32SettingsFile();
@@ -30,6 +34,7 @@ public:
 
 private:
     std::string path_;
+    UniqueHandle lock_;
 };
 
 class Win32Shell final : public Shell {
