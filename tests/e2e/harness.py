@@ -301,14 +301,18 @@ def _pids_with_env(pattern, entry):
 
 
 def programs(work, user=None):
-    # Wine's prefix is made on first use, so build the list lazily.
+    # Wine's prefix is made on first use, so build the list lazily. Tests share
+    # a program between threads: one makes it while the others wait, or they
+    # would copy a prefix that Wine is still setting up.
     class Lazy:
         def __init__(self, cls, name):
             self.cls, self.name, self.made = cls, name, None
+            self.lock = threading.Lock()
 
         def __getattr__(self, attr):
-            if self.made is None:
-                self.made = self.cls(work, user)
+            with self.lock:
+                if self.made is None:
+                    self.made = self.cls(work, user)
             return getattr(self.made, attr)
 
     return [Lazy(LinuxProgram, "linux"), Lazy(WineProgram, "win32")]
