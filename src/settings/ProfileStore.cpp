@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -341,6 +342,30 @@ void SyncDirectory(const std::filesystem::path& dir) {
         ::fsync(fd.Get());
 }
 
+// Holds an advisory lock on the file's directory from a write's read to its
+// rename, so that two copies writing at once do not lose one of the writes.
+// The wait is bounded: a copy stopped while holding it delays a write by at
+// most a few seconds, after which the write goes ahead unguarded.
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const std::filesystem::path& dir)
+        : fd_(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (!fd_.IsOpen())
+            return;
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            if (::flock(fd_.Get(), LOCK_EX | LOCK_NB) == 0)
+                return;
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return;
+            ::usleep(10'000);
+        }
+    }
+
+private:
+    // Closing the descriptor releases the lock.
+    FileDescriptor fd_;
+};
+
 } // namespace
 
 namespace detail {
@@ -362,6 +387,7 @@ bool WriteStringWithHook(const std::string& path, std::string_view section, std:
         return false;
     const std::string target = resolved->string();
 
+    const DirectoryLock lock(dir);
     const LoadedFile old = LoadFile(target);
     if (old.state == FileState::Unreadable)
         return false;

@@ -6,6 +6,7 @@
 // reads as empty. A write changes only its own key's line (or adds the key at the end of its
 // section, or the section at the end of the file), keeps every other byte and the file's own line
 // ends, and replaces the file in one step, so a write cut short never leaves a half-written file.
+// Writes from several processes at once take turns, so none is lost.
 #pragma once
 
 #include "ui/SettingsFile.h"

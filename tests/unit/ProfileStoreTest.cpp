@@ -1,6 +1,7 @@
 // The portable profile store: the shared table of cases run on text and on
 // real files, then what the table cannot say: refused writes, links,
-// permission bits, a large file and a write cut short before the rename.
+// permission bits, a large file, a write cut short before the rename
+// and two writes at once.
 #include "settings/ProfileStore.h"
 
 #include "profile/ProfileCases.h"
@@ -346,6 +347,30 @@ TEST(ProfileStoreWrite, DeathBeforeTheRenameKeepsTheOriginal) {
     const std::string temp = names[0];
     EXPECT_EQ(temp.rfind(".Dormo.INI.tmp", 0), 0u) << temp;
     EXPECT_EQ(FileBytes(dir.Path() / temp), "[Timer]\r\nTimePause=20\r\n");
+}
+
+// Two copies writing at once: a write that starts while another is between its
+// read and its rename waits for it, so neither key is lost.
+TEST(ProfileStoreWrite, ConcurrentWritesBothLand) {
+    const TempDir dir;
+    const std::string path = dir.File("Dormo.INI");
+    PutFile(path, Original);
+    pid_t child = -1;
+    ASSERT_TRUE(profile::detail::WriteStringWithHook(
+        path, "Timer", "TimePause", "20", [&](const std::string&) {
+            child = ::fork();
+            if (child == 0)
+                ::_exit(profile::WriteString(path, "Position", "PositionTop", "50") ? 0 : 1);
+            // Time for the other write to finish, were it not made to wait.
+            ::usleep(300'000);
+        }));
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(profile::ReadString(path, "Timer", "TimePause", "Error"), "20");
+    EXPECT_EQ(profile::ReadString(path, "Position", "PositionTop", "Error"), "50");
 }
 
 // When the last step fails, the new file is removed and the write reports it.
